@@ -51,10 +51,12 @@ std::string MarkName(Mark mark) { return mark == Mark::ValidMark ? "valid" : "in
 
 Mark MarkOf(int verdict) { return verdict == 1 ? Mark::ValidMark : Mark::InvalidMark; }
 
+// Letters and digits in blocks of four joined by full stops.
 bool IsGroupedByFour(const std::string& text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const bool stop = i % 5 == 4;
-    if (stop != (text[i] == '.')) return false;
+    const bool fits = stop ? text[i] == '.' : ALNUM_CHARS.find(text[i]) != std::string_view::npos;
+    if (!fits) return false;
   }
   return text.empty() || text.back() != '.';
 }

@@ -50,6 +50,17 @@ struct FormSession {
   IdCheckForm form;
 };
 
+// How a text reaches an input field.
+enum class Entry { Typed, Pasted, Written };
+
+void Put(FakeFormWindow& window, Field field, Entry entry, const std::string& text) {
+  switch (entry) {
+    case Entry::Typed: window.TypeInto(field, text); break;
+    case Entry::Pasted: window.PasteInto(field, text); break;
+    case Entry::Written: window.SetFieldText(field, text); break;  // no limit applies
+  }
+}
+
 class IdCheckFormTest : public ::testing::Test {
  protected:
   FormSession session;
@@ -97,25 +108,21 @@ TEST(IdCheckFormStartTest, ShowsEveryFieldEmptyAndLimitsThemInExchangeOrder) {
 TEST_F(IdCheckFormTest, FieldsTakeNoMoreThanTheirMaximum) {
   struct Case {
     Field field;
-    bool paste;
+    Entry entry;
     const char* input;
     const char* shown;
   } const kCases[] = {
-      {Field::NifInput, false, "123456789", "12345678"},
-      {Field::NieInput, false, "123456789", "12345678"},
-      {Field::AccountInput, false, "12345678901", "1234567890"},
-      {Field::NifInput, true, "123456789", "12345678"},
-      {Field::CifInput, true, "B-28.123.45-3", "B-28.123.45"},
-      {Field::SocialSecurityInput, true, "28-12345678-401", "28-12345678-40"},
+      {Field::NifInput, Entry::Typed, "123456789", "12345678"},
+      {Field::NieInput, Entry::Typed, "123456789", "12345678"},
+      {Field::AccountInput, Entry::Typed, "12345678901", "1234567890"},
+      {Field::NifInput, Entry::Pasted, "123456789", "12345678"},
+      {Field::CifInput, Entry::Pasted, "B-28.123.45-3", "B-28.123.45"},
+      {Field::SocialSecurityInput, Entry::Pasted, "28-12345678-401", "28-12345678-40"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.input);
     FormSession s;
-    if (c.paste) {
-      s.window.PasteInto(c.field, c.input);
-    } else {
-      s.window.TypeInto(c.field, c.input);
-    }
+    Put(s.window, c.field, c.entry, c.input);
     EXPECT_EQ(s.window.Text(c.field), c.shown);
   }
 }
@@ -214,17 +221,6 @@ TEST_F(IdCheckFormTest, NifLetterFollowsEveryKeystroke) {
   EXPECT_EQ(window.Text(Field::NifLetterOutput), "L");
 }
 
-// How a text reaches an input field.
-enum class Entry { Typed, Pasted, Written };
-
-void Enter(FakeFormWindow& window, Field field, Entry entry, const std::string& text) {
-  switch (entry) {
-    case Entry::Typed: window.TypeInto(field, text); break;
-    case Entry::Pasted: window.PasteInto(field, text); break;
-    case Entry::Written: window.SetFieldText(field, text); break;  // no limit applies
-  }
-}
-
 TEST_F(IdCheckFormTest, LetterOfWhatIsTypedOrPastedAndEmptyWhenCleared) {
   struct Case {
     Field number;
@@ -247,7 +243,7 @@ TEST_F(IdCheckFormTest, LetterOfWhatIsTypedOrPastedAndEmptyWhenCleared) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.input);
     FormSession s;
-    Enter(s.window, c.number, c.entry, c.input);
+    Put(s.window, c.number, c.entry, c.input);
     EXPECT_EQ(s.window.Text(c.letter), c.shown);
     s.window.Clear(c.number);
     EXPECT_EQ(s.window.Text(c.letter), "");

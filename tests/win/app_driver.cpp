@@ -20,21 +20,36 @@ DWORD OwningProcess(HWND window) {
   return process;
 }
 
+struct Search {
+  const std::function<bool(HWND)>* test;
+  HWND found;
+};
+
+BOOL CALLBACK StopAtMatch(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (!(*search->test)(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // The first top-level window that satisfies the test, or null.
 HWND FindTopLevel(const std::function<bool(HWND)>& test) {
-  struct Search {
-    const std::function<bool(HWND)>* test;
-    HWND found;
-  } search{&test, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (!(*s->test)(window)) return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Search search{&test, nullptr};
+  EnumWindows(StopAtMatch, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+struct Collect {
+  const RunningApp* app;
+  std::vector<std::wstring> texts;
+};
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM data) {
+  auto* collect = reinterpret_cast<Collect*>(data);
+  if (_wcsicmp(ClassName(child).c_str(), L"Static") == 0) {
+    collect->texts.push_back(collect->app->Text(child));
+  }
+  return TRUE;
 }
 
 HWND WaitFor(const std::function<HWND()>& find, DWORD timeoutMs) {
@@ -182,18 +197,8 @@ HWND RunningApp::WaitForOwnedWindow(DWORD timeoutMs) const {
 }
 
 std::vector<std::wstring> RunningApp::StaticTexts(HWND window) const {
-  struct Collect {
-    const RunningApp* app;
-    std::vector<std::wstring> texts;
-  } collect{this, {}};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* c = reinterpret_cast<Collect*>(data);
-        if (_wcsicmp(ClassName(child).c_str(), L"Static") == 0) c->texts.push_back(c->app->Text(child));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&collect));
+  Collect collect{this, {}};
+  EnumChildWindows(window, CollectStaticText, reinterpret_cast<LPARAM>(&collect));
   return collect.texts;
 }
 
