@@ -11,6 +11,9 @@ namespace {
 constexpr std::size_t kDigitStringLength = 26;
 constexpr std::string_view kSpainSuffix = "142800";
 
+// "ES", the check digits and five groups of four digits, each after a ".".
+constexpr std::size_t kDisplayLength = 29;
+
 // Remainder modulo 97 in 0..96, whatever the sign of the value.
 std::int32_t Mod97(std::int32_t value) {
   std::int32_t r = value % 97;
@@ -25,17 +28,36 @@ std::int32_t DigitStringRemainder(std::string_view d) {
   return Mod97(r * 100 + TextToInt(d.substr(24, 2)));
 }
 
-// Feeds the decimal digits of one IBAN character into the running remainder:
-// a digit stands for itself, a capital for its two-digit value (A = 10), and
-// anything else adds nothing.
-int AddIbanChar(int r, char c) {
-  if (IsDigit(c)) return (r * 10 + (c - '0')) % 97;
-  if (c >= 'A' && c <= 'Z') {
-    int value = c - 'A' + 10;
-    r = (r * 10 + value / 10) % 97;
-    return (r * 10 + value % 10) % 97;
+// The rearranged IBAN read as one long decimal number, reduced modulo 97 only
+// when the running value grows large: a digit stands for itself, a capital
+// for its two-digit value (A = 10), and anything else adds nothing.
+class Mod97Reader {
+ public:
+  void Add(char c) {
+    if (IsDigit(c)) {
+      Push(1, static_cast<unsigned>(c - '0'));
+    } else if (c >= 'A' && c <= 'Z') {
+      Push(2, static_cast<unsigned>(c - 'A' + 10));
+    }
   }
-  return r;
+  unsigned Remainder() const { return static_cast<unsigned>(m_value % 97u); }
+
+ private:
+  static constexpr std::uint64_t kReduceAbove = 100000000000000000u;  // 10^17
+  void Push(int digits, unsigned value) {
+    m_value = m_value * (digits == 1 ? 10u : 100u) + value;
+    if (m_value >= kReduceAbove) m_value %= 97u;
+  }
+  std::uint64_t m_value = 0;
+};
+
+// Writes the part padded on the left with zeros to width characters, or its
+// last width characters, as PadLeftZeros does for the widths used here.
+char* CopyPadded(char* out, std::string_view part, std::size_t width) {
+  std::size_t used = part.size() < width ? part.size() : width;
+  for (std::size_t i = used; i < width; ++i) *out++ = '0';
+  for (char c : part.substr(part.size() - used)) *out++ = c;
+  return out;
 }
 
 }  // namespace
@@ -45,25 +67,32 @@ std::string BuildSpanishIban(std::string_view bank, std::string_view branch,
   if (bank.empty() || branch.empty() || account.empty()) return std::string();
   // Each part is padded to its full width, so D always has its 26 characters
   // and the result is the IBAN of the zero-padded account.
-  std::string d = PadLeftZeros(bank, 4) + PadLeftZeros(branch, 4) +
-                  AccountControlDigits(bank, branch, account) + PadLeftZeros(account, 10) +
-                  std::string(kSpainSuffix);
-  std::string result = "ES" + PadLeftZeros(IntToText(98 - DigitStringRemainder(d)), 2);
-  result.reserve(29);
+  char digits[kDigitStringLength];
+  char* end = CopyPadded(digits, bank, 4);
+  end = CopyPadded(end, branch, 4);
+  end = CopyPadded(end, AccountControlDigits(bank, branch, account), 2);
+  end = CopyPadded(end, account, 10);
+  CopyPadded(end, kSpainSuffix, kSpainSuffix.size());
+  std::string_view d(digits, kDigitStringLength);
+  // The check digits, 98 - r, lie between 02 and 98.
+  std::int32_t check = 98 - DigitStringRemainder(d);
+  char display[kDisplayLength] = {'E', 'S', static_cast<char>('0' + check / 10),
+                                  static_cast<char>('0' + check % 10)};
+  char* out = display + 4;
   for (std::size_t at = 0; at < kDigitStringLength - kSpainSuffix.size(); at += 4) {
-    result.push_back('.');
-    result.append(d, at, 4);
+    *out++ = '.';
+    out = CopyPadded(out, d.substr(at, 4), 4);
   }
-  return result;
+  return std::string(display, kDisplayLength);
 }
 
 int CheckIban(std::string_view iban) {
   if (iban.size() < 10) return 0;
   // The first four characters move to the end.
-  int r = 0;
-  for (char c : iban.substr(4)) r = AddIbanChar(r, c);
-  for (char c : iban.substr(0, 4)) r = AddIbanChar(r, c);
-  return r == 1 ? 1 : 0;
+  Mod97Reader reader;
+  for (char c : iban.substr(4)) reader.Add(c);
+  for (char c : iban.substr(0, 4)) reader.Add(c);
+  return reader.Remainder() == 1 ? 1 : 0;
 }
 
 }  // namespace idcheck
