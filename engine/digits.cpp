@@ -5,7 +5,29 @@
 namespace idcheck {
 namespace {
 
-bool Contains(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
+// Membership of every byte value in a set, built once per call so that long
+// sets cost one lookup per character of the text.
+class ByteSet {
+ public:
+  explicit ByteSet(std::string_view set) {
+    for (char c : set) m_bContains[static_cast<unsigned char>(c)] = true;
+  }
+  bool Contains(char c) const { return m_bContains[static_cast<unsigned char>(c)]; }
+
+ private:
+  bool m_bContains[256] = {};
+};
+
+// The characters of text whose membership in set equals keep, in their order.
+std::string Filtered(std::string_view set, std::string_view text, bool keep) {
+  ByteSet members(set);
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    if (members.Contains(c) == keep) result.push_back(c);
+  }
+  return result;
+}
 
 // Reads an unsigned value modulo 2^N by the lenient number rule; the caller
 // applies the sign. Unsigned arithmetic makes the wrap-around well defined.
@@ -38,21 +60,11 @@ Signed LenientNumber(std::string_view text) {
 }  // namespace
 
 std::string StripChars(std::string_view set, std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  for (char c : text) {
-    if (!Contains(set, c)) result.push_back(c);
-  }
-  return result;
+  return Filtered(set, text, false);
 }
 
 std::string KeepChars(std::string_view set, std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  for (char c : text) {
-    if (Contains(set, c)) result.push_back(c);
-  }
-  return result;
+  return Filtered(set, text, true);
 }
 
 std::int32_t TextToInt(std::string_view text) {
