@@ -267,6 +267,10 @@ TEST_F(MainWindowTest, AboutBoxOpensFromTheSystemMenuAndDisablesTheWindow) {
     bool named = false;
     for (const std::wstring& text : texts) named = named || text == L"Mirtalo Ultrex Versi\u00F3n 1.1";
     EXPECT_TRUE(named);
+    if (round == 0) {
+      Sleep(300);  // kept for people to look at
+      SaveBitmap(CaptureWindow(about), BesideTests(L"about_box.bmp"));
+    }
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(round == 0 ? IDOK : IDCANCEL, BN_CLICKED), 0);
     app.Settle();
     EXPECT_FALSE(IsWindow(about));
