@@ -208,17 +208,25 @@ TEST_F(MainWindowTest, TabVisitsTheInputsInTemplateOrderAndWrapsAround) {
   }
 }
 
-TEST_F(MainWindowTest, PinTogglesTopmostWithoutMovingTheWindow) {
+TEST_F(MainWindowTest, PinTogglesTopmostAndItsFaceWithoutMovingTheWindow) {
   RECT before{}, after{};
   GetWindowRect(app.Main(), &before);
+  // The pressed pin stands on a chequered ground with far more white than the side view.
+  Sleep(200);
+  int sideViewWhite = CountHues(CaptureWindow(app.Control(IDC_PUSHPIN))).white;
   app.Click(IDC_PUSHPIN);
   EXPECT_TRUE(GetWindowLongW(app.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   GetWindowRect(app.Main(), &after);
   EXPECT_TRUE(EqualRect(&before, &after));
+  Sleep(200);
+  int pressedWhite = CountHues(CaptureWindow(app.Control(IDC_PUSHPIN))).white;
+  EXPECT_GT(pressedWhite, sideViewWhite + 30);
   app.Click(IDC_PUSHPIN);
   EXPECT_FALSE(GetWindowLongW(app.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   GetWindowRect(app.Main(), &after);
   EXPECT_TRUE(EqualRect(&before, &after));
+  Sleep(200);
+  EXPECT_LT(CountHues(CaptureWindow(app.Control(IDC_PUSHPIN))).white, pressedWhite - 30);
 }
 
 TEST_F(MainWindowTest, HelpButtonsShowTheirTexts) {
