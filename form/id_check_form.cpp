@@ -37,8 +37,8 @@ class ExchangeScope {
 }  // namespace
 
 int FieldMaxLength(FieldId field) {
-  for (const FieldSpec& spec : FORM_FIELDS) {
-    if (spec.field == field) return spec.maxLength;
+  for (const FieldRow& row : FORM_FIELDS) {
+    if (row.field == field) return row.maxLength;
   }
   return NO_MAXIMUM;
 }
@@ -56,10 +56,10 @@ void IdCheckForm::Start() { WriteFields(); }
 bool IdCheckForm::ReadFields() {
   ExchangeScope exchange(m_bExchanging);
   for (std::size_t i = 0; i < FORM_FIELDS.size(); ++i) {
-    const FieldSpec& spec = FORM_FIELDS[i];
-    m_aStoredTexts[i] = m_window.GetFieldText(spec.field);
-    if (ExceedsMaximum(m_aStoredTexts[i], spec.maxLength)) {
-      m_window.ReportTooLong(spec.field, spec.maxLength);
+    const FieldRow& row = FORM_FIELDS[i];
+    m_aStoredTexts[i] = m_window.GetFieldText(row.field);
+    if (ExceedsMaximum(m_aStoredTexts[i], row.maxLength)) {
+      m_window.ReportTooLong(row.field, row.maxLength);
       return false;
     }
   }
@@ -69,11 +69,11 @@ bool IdCheckForm::ReadFields() {
 void IdCheckForm::WriteFields() {
   ExchangeScope exchange(m_bExchanging);
   for (std::size_t i = 0; i < FORM_FIELDS.size(); ++i) {
-    const FieldSpec& spec = FORM_FIELDS[i];
-    if (m_window.GetFieldText(spec.field) != m_aStoredTexts[i]) {
-      m_window.SetFieldText(spec.field, m_aStoredTexts[i]);
+    const FieldRow& row = FORM_FIELDS[i];
+    if (m_window.GetFieldText(row.field) != m_aStoredTexts[i]) {
+      m_window.SetFieldText(row.field, m_aStoredTexts[i]);
     }
-    if (spec.maxLength != NO_MAXIMUM) m_window.LimitField(spec.field, spec.maxLength);
+    if (row.maxLength != NO_MAXIMUM) m_window.LimitField(row.field, row.maxLength);
   }
 }
 

@@ -56,14 +56,14 @@ class FormWindow {
 
 inline constexpr int NO_MAXIMUM = 0;
 
-struct FieldSpec {
+struct FieldRow {
   FieldId field;
   int maxLength;  // NO_MAXIMUM when the field takes any length
   bool isInput;   // typed into by the user; result fields are written by the form only
 };
 
 // Every field of the form, in the order in which texts are exchanged with the window.
-inline constexpr std::array<FieldSpec, 16> FORM_FIELDS = {{
+inline constexpr std::array<FieldRow, 16> FORM_FIELDS = {{
     {FieldId::BankInput, 4, true},
     {FieldId::AccountInput, 10, true},
     {FieldId::CifInput, 11, true},

@@ -18,8 +18,8 @@ constexpr int kIndicators[] = {IDC_SS_MARK, IDC_CIF_MARK, IDC_IBAN_MARK};
 
 // True for the fields that the user types into; their changes go to the form.
 bool IsInputField(int id) {
-  for (const idcheck::FieldSpec& spec : idcheck::FORM_FIELDS) {
-    if (static_cast<int>(spec.field) == id) return spec.isInput;
+  for (const idcheck::FieldRow& row : idcheck::FORM_FIELDS) {
+    if (static_cast<int>(row.field) == id) return row.isInput;
   }
   return false;
 }

@@ -34,11 +34,11 @@ std::string_view FirstLine(std::string_view text) {
 }  // namespace
 
 FakeFormWindow::FakeFormWindow() {
-  for (const FieldSpec& spec : FORM_FIELDS) {
-    Edit& edit = m_edits[spec.field];
-    edit.readOnly = !spec.isInput;
-    edit.digitsOnly = Contains(DIGIT_FIELDS, spec.field);
-    edit.capitals = Contains(CAPITAL_FIELDS, spec.field);
+  for (const FieldRow& row : FORM_FIELDS) {
+    Edit& edit = m_edits[row.field];
+    edit.readOnly = !row.isInput;
+    edit.digitsOnly = Contains(DIGIT_FIELDS, row.field);
+    edit.capitals = Contains(CAPITAL_FIELDS, row.field);
   }
   for (IndicatorId indicator : INDICATORS) m_marks[indicator] = Mark::InvalidMark;
 }

@@ -33,8 +33,8 @@ constexpr const char* IBAN_34 = "FR66307418529630741852963074185296";
 std::string Printable(FieldId field) { return std::to_string(static_cast<int>(field)); }
 
 bool IsInput(FieldId field) {
-  for (const FieldSpec& spec : FORM_FIELDS) {
-    if (spec.field == field) return spec.isInput;
+  for (const FieldRow& row : FORM_FIELDS) {
+    if (row.field == field) return row.isInput;
   }
   return false;
 }
@@ -102,7 +102,7 @@ TEST(IdCheckFormStartTest, ShowsEveryFieldEmptyAndLimitsThemInExchangeOrder) {
     EXPECT_EQ(window.LimitOf(unlimited), -1);
   }
   EXPECT_TRUE(window.TextWrites().empty());
-  for (const FieldSpec& spec : FORM_FIELDS) EXPECT_EQ(window.Text(spec.field), "");
+  for (const FieldRow& row : FORM_FIELDS) EXPECT_EQ(window.Text(row.field), "");
 }
 
 TEST_F(IdCheckFormTest, FieldsTakeNoMoreThanTheirMaximum) {
@@ -175,8 +175,8 @@ TEST_F(IdCheckFormTest, ChangeOfAResultFieldDoesNothing) {
   window.TypeInto(Field::CifInput, "B28123453");
   window.ForgetCalls();
 
-  for (const FieldSpec& spec : FORM_FIELDS) {
-    if (!spec.isInput) form.OnFieldChanged(spec.field);
+  for (const FieldRow& row : FORM_FIELDS) {
+    if (!row.isInput) form.OnFieldChanged(row.field);
   }
   ExpectNoCalls();
 }
@@ -556,7 +556,7 @@ TEST_F(IdCheckFormTest, SocialSecurityControlDigitsFollowEveryKeystroke) {
 TEST_F(IdCheckFormTest, EnterWithEveryFieldEmptyChangesNothing) {
   window.PressEnter();
   ExpectNoCalls();
-  for (const FieldSpec& spec : FORM_FIELDS) EXPECT_EQ(window.Text(spec.field), "");
+  for (const FieldRow& row : FORM_FIELDS) EXPECT_EQ(window.Text(row.field), "");
 }
 
 TEST_F(IdCheckFormTest, EnterRecomputesNonEmptyGroupsAndLeavesTheRest) {
