@@ -1,6 +1,7 @@
 #include "engine/account.h"
 
 #include "engine/digits.h"
+#include "engine/text_parts.h"
 
 namespace idcheck {
 namespace {
@@ -19,9 +20,8 @@ int CharValue(char c) { return static_cast<int>(static_cast<unsigned char>(c)) -
 // cut to its last width), its first padded character weighted with
 // kWeights[first]. Padding zeros add nothing, so only the text is visited.
 std::int32_t WeightedSum(std::string_view text, std::size_t width, std::size_t first) {
-  std::size_t used = text.size() < width ? text.size() : width;
-  std::string_view tail = text.substr(text.size() - used);
-  std::size_t weight = first + width - used;
+  std::string_view tail = LastChars(text, width);
+  std::size_t weight = first + width - tail.size();
   std::int32_t sum = 0;
   for (char c : tail) sum += CharValue(c) * kWeights[weight++];
   return sum;

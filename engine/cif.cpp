@@ -1,6 +1,7 @@
 #include "engine/cif.h"
 
 #include "engine/digits.h"
+#include "engine/text_parts.h"
 
 namespace idcheck {
 namespace {
@@ -35,25 +36,11 @@ constexpr std::string_view kUnknownEntity = "Error en primera letra";
 constexpr std::string_view kLetterControlOnly = "NnPpQqSs";
 constexpr std::string_view kDigitControlOnly = "AaBbEeHh";
 
-bool IsSeparator(char c) { return SEPARATOR_CHARS.find(c) != std::string_view::npos; }
-
-// Copies the characters that are not separators into out; false when there
-// are not exactly kCifLength of them. Nothing is allocated.
-bool StrippedCif(std::string_view text, char (&out)[kCifLength]) {
-  std::size_t length = 0;
-  for (char c : text) {
-    if (IsSeparator(c)) continue;
-    if (length == kCifLength) return false;
-    out[length++] = c;
-  }
-  return length == kCifLength;
-}
-
 // Twice the digit, its two decimal digits added.
 int DoubledDigitSum(int d) { return (2 * d) / 10 + (2 * d) % 10; }
 
 // The control value 0..9 of the seven digits at positions 1 to 7.
-int ControlValue(const char (&cif)[kCifLength]) {
+int ControlValue(std::string_view cif) {
   int sum = 0;
   for (int i = 1; i <= 7; ++i) {
     int d = cif[i] - '0';
@@ -70,8 +57,9 @@ bool Contains(std::string_view set, char c) { return set.find(c) != std::string_
 }  // namespace
 
 int CheckCif(std::string_view cif) {
-  char text[kCifLength];
-  if (!StrippedCif(cif, text)) return 0;
+  StrippedText<kCifLength> stripped(cif);
+  if (stripped.size() != kCifLength) return 0;
+  std::string_view text = stripped.view();
   for (int i = 1; i <= 7; ++i) {
     if (!IsDigit(text[i])) return 0;
   }

@@ -2,6 +2,7 @@
 
 #include "engine/account.h"
 #include "engine/digits.h"
+#include "engine/text_parts.h"
 
 namespace idcheck {
 namespace {
@@ -54,9 +55,9 @@ class Mod97Reader {
 // Writes the part padded on the left with zeros to width characters, or its
 // last width characters, as PadLeftZeros does for the widths used here.
 char* CopyPadded(char* out, std::string_view part, std::size_t width) {
-  std::size_t used = part.size() < width ? part.size() : width;
-  for (std::size_t i = used; i < width; ++i) *out++ = '0';
-  for (char c : part.substr(part.size() - used)) *out++ = c;
+  std::string_view tail = LastChars(part, width);
+  for (std::size_t i = tail.size(); i < width; ++i) *out++ = '0';
+  for (char c : tail) *out++ = c;
   return out;
 }
 
