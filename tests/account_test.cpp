@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "tests/random_digits.h"
+
 namespace idcheck {
 namespace {
 
@@ -24,13 +26,6 @@ char ReferenceDigit(const std::string& ten) {
 std::string ReferenceControl(const std::string& bank, const std::string& branch,
                              const std::string& account) {
   return {ReferenceDigit("00" + bank + branch), ReferenceDigit(account)};
-}
-
-std::string RandomDigits(std::mt19937& rng, int length) {
-  std::uniform_int_distribution<int> digit(0, 9);
-  std::string text;
-  for (int i = 0; i < length; ++i) text.push_back(static_cast<char>('0' + digit(rng)));
-  return text;
 }
 
 TEST(AccountControlDigitsTest, KnownAccounts) {

@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "tests/random_digits.h"
+
 namespace idcheck {
 namespace {
 
@@ -70,11 +72,9 @@ int ReferenceControl(const std::string& digits) {
 
 TEST(CheckCifTest, AcceptsExactlyTheRightControlForEveryFirstCharacter) {
   std::mt19937 rng(11);
-  std::uniform_int_distribution<int> digit(0, 9);
   const std::string controls = "0123456789ABCDEFGHIJabcdXZ*";
   for (int first = 0; first < 256; ++first) {
-    std::string digits;
-    for (int i = 0; i < 7; ++i) digits.push_back(static_cast<char>('0' + digit(rng)));
+    std::string digits = RandomDigits(rng, 7);
     int c = ReferenceControl(digits);
     char controlDigit = static_cast<char>('0' + c);
     char controlLetter = "JABCDEFGHI"[c];

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/digits.h"
+#include "tests/random_digits.h"
 
 namespace idcheck {
 namespace {
@@ -26,13 +27,6 @@ int ReferenceRemainder(const std::string& rearranged) {
     r = (r * scale + std::stoll(chunk)) % 97;
   }
   return static_cast<int>(r);
-}
-
-std::string RandomDigits(std::mt19937& rng, int length) {
-  std::uniform_int_distribution<int> digit(0, 9);
-  std::string text;
-  for (int i = 0; i < length; ++i) text.push_back(static_cast<char>('0' + digit(rng)));
-  return text;
 }
 
 std::string WithoutDots(const std::string& text) { return StripChars(".", text); }

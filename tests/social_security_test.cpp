@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "tests/random_digits.h"
+
 namespace idcheck {
 namespace {
 
@@ -58,11 +60,8 @@ TEST(SocialSecurityControlDigitsTest, ComputesOrGivesStars) {
 
 TEST(SocialSecurityTest, ComputedDigitsMakeEveryNumberValid) {
   std::mt19937 rng(28);
-  std::uniform_int_distribution<int> digit(0, 9);
   for (int i = 0; i < 50000; ++i) {
-    std::string number;
-    int length = 9 + i % 2;
-    for (int k = 0; k < length; ++k) number.push_back(static_cast<char>('0' + digit(rng)));
+    std::string number = RandomDigits(rng, 9 + i % 2);
     long long n = std::stoll(number);
     std::string control = SocialSecurityControlDigits(number);
     ASSERT_EQ(std::stoi(control), n % 97) << number;
