@@ -43,7 +43,6 @@ HueCount CountHues(const Pixels& pixels) {
     int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
     if (r > 150 && g < 100 && b < 100) ++count.red;
     if (b > 120 && r < 100 && g < 140) ++count.blue;
-    if (g > 100 && r < 100 && b < 100) ++count.green;
     if (r > 240 && g > 240 && b > 240) ++count.white;
   }
   return count;

@@ -21,7 +21,6 @@ Pixels CaptureWindow(HWND window);
 struct HueCount {
   int red = 0;
   int blue = 0;
-  int green = 0;
   int white = 0;
 };
 HueCount CountHues(const Pixels& pixels);
